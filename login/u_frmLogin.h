@@ -1,0 +1,44 @@
+#pragma once
+
+#include "db/PgQuery.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class TdmCon;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class TfrmLogin;
+}
+
+// The login dialog: company, user name and password; Login runs the verification procedure and
+// closes the dialog with OK when every check passed. A failed check leaves it open with its texts.
+class TfrmLogin : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmLogin(TdmCon& dm, QWidget* parent = nullptr);
+    ~TfrmLogin() override;
+
+    // The directory lookup, on the directory connection.
+    db::PgQuery dsZuvMobil;
+
+    QLineEdit* Edit1 = nullptr; // company
+    QLineEdit* Edit2 = nullptr; // user name
+    QLineEdit* Edit3 = nullptr; // password
+    QPushButton* Button1 = nullptr;
+
+    void Button1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+
+    std::unique_ptr<Ui::TfrmLogin> m_ui;
+    TdmCon& m_dm;
+};

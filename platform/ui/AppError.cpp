@@ -1,0 +1,11 @@
+#include "ui/AppError.h"
+
+namespace ui {
+
+AppError::AppError(const QString& message)
+    : std::runtime_error(message.toStdString())
+    , m_message(message)
+{
+}
+
+} // namespace ui
