@@ -57,7 +57,7 @@ TEST_F(MainWindow, StartsLoggedOutWithTheVersionLabel)
     EXPECT_EQ(window->size(), QSize(394, 255));
     EXPECT_TRUE(window->PanelLogin->isVisibleTo(window.get()));
     EXPECT_FALSE(loggedIn());
-    EXPECT_EQ(window->PanelLogin->height(), 51);
+    EXPECT_EQ(window->PanelLogin->geometry(), QRect(0, 0, 394, 51)) << "docked at the top";
     EXPECT_EQ(window->ButtonLogin->geometry(), QRect(16, 8, 75, 31));
     EXPECT_EQ(window->ButtonTalvera->text(), QStringLiteral("Import incasari debitori-creditori"));
     const QRegularExpression version(QStringLiteral(R"(^wTalvera v\. \d{4}\.\d{2}\.\d{2}$)"));
@@ -102,6 +102,7 @@ TEST_F(MainWindow, ASuccessfulLoginShowsTheDatabaseAndTheUserAsTyped)
     EXPECT_EQ(window->LabelDataBase->text(), world.a().name()) << "the database's name, not the company's";
     EXPECT_EQ(window->LabelUser->text(), QStringLiteral("User ana"));
     EXPECT_TRUE(window->ButtonTalvera->isVisible());
+    EXPECT_EQ(window->PanelMenu->geometry(), window->rect()) << "the menu panel fills the window";
 }
 
 } // namespace
