@@ -8,11 +8,10 @@ namespace {
 
 const QString databaseAccount = QStringLiteral("zuv");
 
-db::ConnectionSettings directorySettings()
+// What both connections share: the fixed account, the time-out and the application's name.
+db::ConnectionSettings accountSettings()
 {
     db::ConnectionSettings s;
-    s.port = 5432;
-    s.database = QStringLiteral("zuv_mob");
     s.user = databaseAccount;
     s.sslMode = db::SslMode::Require;
     s.connectTimeoutSeconds = 15;
@@ -20,15 +19,19 @@ db::ConnectionSettings directorySettings()
     return s;
 }
 
+db::ConnectionSettings directorySettings()
+{
+    db::ConnectionSettings s = accountSettings();
+    s.port = 5432;
+    s.database = QStringLiteral("zuv_mob");
+    return s;
+}
+
 db::ConnectionSettings companySettings()
 {
-    db::ConnectionSettings s;
-    // Placeholders only: the login points the connection at the company's own database.
+    db::ConnectionSettings s = accountSettings();
+    // A placeholder only: the login points the connection at the company's own database.
     s.database = QStringLiteral("zuv1");
-    s.user = databaseAccount;
-    s.sslMode = db::SslMode::Require;
-    s.connectTimeoutSeconds = 15;
-    s.applicationName = QCoreApplication::applicationName();
     return s;
 }
 

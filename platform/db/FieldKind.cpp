@@ -1,5 +1,7 @@
 #include "db/FieldKind.h"
 
+#include <optional>
+
 namespace db {
 
 namespace {
@@ -53,14 +55,30 @@ bool fieldKindAccepts(FieldKind kind, unsigned typeOid)
     return false;
 }
 
-QString describeTypeOid(unsigned typeOid)
+namespace {
+
+std::optional<FieldKind> acceptingKind(unsigned typeOid)
 {
     for (FieldKind kind : {FieldKind::Text, FieldKind::LongText, FieldKind::Boolean,
                            FieldKind::Integer, FieldKind::Float, FieldKind::Date,
                            FieldKind::DateTime}) {
         if (fieldKindAccepts(kind, typeOid))
-            return fieldKindName(kind);
+            return kind;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+FieldKind fieldKindOfType(unsigned typeOid)
+{
+    return acceptingKind(typeOid).value_or(FieldKind::LongText);
+}
+
+QString describeTypeOid(unsigned typeOid)
+{
+    if (const auto kind = acceptingKind(typeOid))
+        return fieldKindName(*kind);
     if (typeOid == kTime)
         return QStringLiteral("time");
     return QStringLiteral("type oid %1").arg(typeOid);

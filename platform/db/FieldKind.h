@@ -21,6 +21,10 @@ QString fieldKindName(FieldKind kind);
 // Whether a result column of the given PostgreSQL type may fill a field of this kind.
 bool fieldKindAccepts(FieldKind kind, unsigned typeOid);
 
+// The kind a result column of this type is read as, by default: the first kind that accepts it,
+// long text for a type no kind names.
+FieldKind fieldKindOfType(unsigned typeOid);
+
 // A readable name for a PostgreSQL result type: the kind it maps to, else "type oid N".
 QString describeTypeOid(unsigned typeOid);
 

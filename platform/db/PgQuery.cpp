@@ -6,21 +6,6 @@
 
 namespace db {
 
-namespace {
-
-FieldKind kindOfType(unsigned typeOid)
-{
-    for (FieldKind kind : {FieldKind::Text, FieldKind::LongText, FieldKind::Boolean,
-                           FieldKind::Integer, FieldKind::Float, FieldKind::Date,
-                           FieldKind::DateTime}) {
-        if (fieldKindAccepts(kind, typeOid))
-            return kind;
-    }
-    return FieldKind::LongText;
-}
-
-} // namespace
-
 PgQuery::PgQuery(PgConnection& connection, QString name)
     : m_name(std::move(name))
     , m_command(connection)
@@ -58,7 +43,7 @@ void PgQuery::load(ResultSet result)
     std::vector<int> columnOf;
     if (fields.empty()) {
         for (const ResultColumn& column : result.columns) {
-            fields.push_back({column.name, kindOfType(column.typeOid), 0, false});
+            fields.push_back({column.name, fieldKindOfType(column.typeOid), 0, false});
             columnOf.push_back(static_cast<int>(columnOf.size()));
         }
     } else {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QUuid>
 
 using namespace testing_support;
@@ -234,6 +236,23 @@ TEST(PgConnection, ABrokenSessionIsDroppedAndTheNextRequestReconnects)
     }
     EXPECT_FALSE(connection.isConnected());
     EXPECT_NE(firstValue(connection, QStringLiteral("select pg_backend_pid()")), pid);
+}
+
+TEST(PgConnection, WithoutAPasswordLibpqReadsItsPasswordFile)
+{
+    db::ConnectionSettings settings = sandboxSettings(QStringLiteral("zuv_mob"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pgpass"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("%1:%2:*:zuv:%3\n").arg(settings.host).arg(settings.port).arg(settings.password).toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner); // libpq ignores a file others can read
+    qputenv("PGPASSFILE", path.toUtf8());
+    settings.password.clear();
+    db::PgConnection connection(QStringLiteral("c"), db::ConnectionMode::PerRequest, settings);
+    EXPECT_EQ(firstValue(connection, QStringLiteral("select current_user::text")), QStringLiteral("zuv"));
+    qunsetenv("PGPASSFILE");
 }
 
 TEST(PgConnection, PortZeroMeansTheDefaultPort)
