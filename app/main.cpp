@@ -1,5 +1,6 @@
 #include "app/ApplicationTitle.h"
 #include "app/u_fMenuTalvera.h"
+#include "import/u_fTalvera.h"
 #include "login/u_dmCon.h"
 #include "login/u_frmLogin.h"
 
@@ -11,11 +12,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(applicationTitleFrom(QCoreApplication::applicationFilePath()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/wtalvera.png")));
 
-    // The long-lived objects, in this order: the login dialog refers to the connection module.
+    // The long-lived objects, in this order: the login dialog and the import window refer to the
+    // connection module. The last two start hidden.
     TfMenuTalvera fMenuTalvera;
     TdmCon dmCon;
     TfrmLogin frmLogin(dmCon, &fMenuTalvera);
-    fMenuTalvera.attach(dmCon, frmLogin);
+    TfTalvera fTalvera(dmCon);
+    fMenuTalvera.attach(dmCon, frmLogin, fTalvera);
 
     fMenuTalvera.show();
     return QApplication::exec();

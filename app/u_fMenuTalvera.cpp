@@ -1,6 +1,7 @@
 #include "app/u_fMenuTalvera.h"
 
 #include "app/BuildDate.h"
+#include "import/u_fTalvera.h"
 #include "login/u_dmCon.h"
 #include "login/u_frmLogin.h"
 #include "ui/Anchors.h"
@@ -52,15 +53,22 @@ TfMenuTalvera::TfMenuTalvera(QWidget* parent)
     ui::anchor(m_ui->Shape1, Qt::TopEdge | Qt::LeftEdge | Qt::RightEdge);
 
     connect(ButtonLogin, &QPushButton::clicked, this, ui::guarded(this, [this] { ButtonLoginClick(); }));
+    connect(ButtonTalvera, &QPushButton::clicked, this, ui::guarded(this, [this] { ButtonTalveraClick(); }));
     FormCreate();
 }
 
 TfMenuTalvera::~TfMenuTalvera() = default;
 
-void TfMenuTalvera::attach(TdmCon& dm, TfrmLogin& frmLogin)
+void TfMenuTalvera::attach(TdmCon& dm, TfrmLogin& frmLogin, TfTalvera& fTalvera)
 {
     m_dm = &dm;
     m_frmLogin = &frmLogin;
+    m_fTalvera = &fTalvera;
+}
+
+void TfMenuTalvera::ButtonTalveraClick()
+{
+    m_fTalvera->bringForward();
 }
 
 void TfMenuTalvera::FormCreate()

@@ -6,6 +6,7 @@
 
 class TdmCon;
 class TfrmLogin;
+class TfTalvera;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -24,7 +25,7 @@ public:
     ~TfMenuTalvera() override;
 
     // The objects created after this window that its commands use.
-    void attach(TdmCon& dm, TfrmLogin& frmLogin);
+    void attach(TdmCon& dm, TfrmLogin& frmLogin, TfTalvera& fTalvera);
 
     QFrame* PanelLogin = nullptr;
     QFrame* PanelMenu = nullptr;
@@ -36,6 +37,7 @@ public:
     QLabel* LabelUser = nullptr;
 
     void ButtonLoginClick();
+    void ButtonTalveraClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,4 +48,5 @@ private:
     std::unique_ptr<Ui::TfMenuTalvera> m_ui;
     TdmCon* m_dm = nullptr;
     TfrmLogin* m_frmLogin = nullptr;
+    TfTalvera* m_fTalvera = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "app/u_fMenuTalvera.h"
+#include "import/u_fTalvera.h"
 #include "login/LoginFixture.h"
 #include "login/u_frmLogin.h"
 #include "support/QtPrinters.h"
@@ -26,7 +27,8 @@ protected:
         window = std::make_unique<TfMenuTalvera>();
         dm = LoginWorld::makeConnectionModule();
         dialog = std::make_unique<TfrmLogin>(*dm, window.get());
-        window->attach(*dm, *dialog);
+        importWindow = std::make_unique<TfTalvera>(*dm);
+        window->attach(*dm, *dialog, *importWindow);
         window->show();
     }
 
@@ -49,6 +51,7 @@ protected:
     std::unique_ptr<TfMenuTalvera> window;
     std::unique_ptr<TdmCon> dm;
     std::unique_ptr<TfrmLogin> dialog;
+    std::unique_ptr<TfTalvera> importWindow;
 };
 
 TEST_F(MainWindow, StartsLoggedOutWithTheVersionLabel)
@@ -103,6 +106,17 @@ TEST_F(MainWindow, ASuccessfulLoginShowsTheDatabaseAndTheUserAsTyped)
     EXPECT_EQ(window->LabelUser->text(), QStringLiteral("User ana"));
     EXPECT_TRUE(window->ButtonTalvera->isVisible());
     EXPECT_EQ(window->PanelMenu->geometry(), window->rect()) << "the menu panel fills the window";
+
+    // The import command shows the one import window, non-modally; a second press finds it.
+    EXPECT_FALSE(importWindow->isVisible());
+    QTest::mouseClick(window->ButtonTalvera, Qt::LeftButton);
+    QTest::mouseClick(window->ButtonTalvera, Qt::LeftButton);
+    EXPECT_TRUE(importWindow->isVisible());
+    EXPECT_FALSE(importWindow->isModal());
+    int importWindows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        importWindows += qobject_cast<TfTalvera*>(w) && w->isVisible() ? 1 : 0;
+    EXPECT_EQ(importWindows, 1);
 }
 
 } // namespace
