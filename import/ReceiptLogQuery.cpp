@@ -23,7 +23,7 @@ left outer join lateral (
     select latest.*
     from (values ('FactCI'::varchar), ('FactCE'::varchar)) as invoice_type (tip_doc)
     cross join lateral (
-        select d.*
+        select d.data_doc, d.tip_doc, d.nr_doc, d.val_mon, d.partener
         from doc d
         where d.tip_doc = invoice_type.tip_doc
           and d.nr_doc = log_incasari_deb_cred_diversi.nr_fact_zuv

@@ -1,5 +1,6 @@
 #include "import/u_fTalvera.h"
 
+#include "import/ReceiptGeneration.h"
 #include "import/ReceiptLogQuery.h"
 #include "login/u_dmCon.h"
 #include "ui/Anchors.h"
@@ -7,11 +8,14 @@
 #include "ui/DataSetModel.h"
 #include "ui/DateBox.h"
 #include "ui/GridView.h"
+#include "ui/AppError.h"
 #include "ui/HandlerGuard.h"
 #include "ui_u_fTalvera.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -24,6 +28,7 @@ constexpr int designedPanelHeight = 456;
 TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
     : QWidget(parent)
     , dsLogIncasariDebCredDiversi(dm.conZuv, QStringLiteral("dsLogIncasariDebCredDiversi"))
+    , o_generare_incasare_deb_cred_diversi(dm.conZuv, QStringLiteral("o_generare_incasare_deb_cred_diversi"))
     , m_ui(std::make_unique<Ui::TfTalvera>())
     , m_dm(dm)
 {
@@ -39,6 +44,7 @@ TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
     cxDBMemo1 = m_ui->cxDBMemo1;
 
     receipts::setUpReceiptLog(dsLogIncasariDebCredDiversi);
+    o_generare_incasare_deb_cred_diversi.setSql(receipts::generationSql());
     dsouLogIncasariDebCredDiversi =
         std::make_unique<ui::DataSetModel>(dsLogIncasariDebCredDiversi, receipts::receiptLogColumns());
     cxGrid1->setModel(dsouLogIncasariDebCredDiversi.get());
@@ -52,6 +58,10 @@ TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
     Panel2->hide();
 
     connect(ButtonCauta, &QPushButton::clicked, this, ui::guarded(this, [this] { ButtonCautaClick(); }));
+    connect(ButtonImportaIncasarea, &QPushButton::clicked, this,
+            ui::guarded(this, [this] { ButtonImportaIncasareaClick(); }));
+    connect(ButtonImportaToateIncasarile, &QPushButton::clicked, this,
+            ui::guarded(this, [this] { ButtonImportaToateIncasarileClick(); }));
     connect(cxGrid1, &ui::GridView::currentModelRowChanged, this, [this] { showCurrentMemo(); });
     cxDBMemo1->installEventFilter(this);
 }
@@ -95,6 +105,81 @@ void TfTalvera::rerunLog()
     dsouLogIncasariDebCredDiversi->reload();
     cxGrid1->showQueryRows();
     showCurrentMemo();
+}
+
+void TfTalvera::requireLogListed() const
+{
+    if (!dsLogIncasariDebCredDiversi.isOpen())
+        throw ui::AppError(QStringLiteral("Apasati butonul \"Cauta\""));
+}
+
+bool TfTalvera::isImported(int row) const
+{
+    return !dsLogIncasariDebCredDiversi.value(row, QStringLiteral("nr_ch")).isNull();
+}
+
+void TfTalvera::generateFor(int row)
+{
+    db::PgFunctionCall& call = o_generare_incasare_deb_cred_diversi;
+    call.setParam(QStringLiteral("pEmitent"), db::ParamValue::longText(m_dm.glUser));
+    call.setParam(QStringLiteral("pDataChInc"),
+                  db::ParamValue::date(dsLogIncasariDebCredDiversi.value(row, QStringLiteral("data_ch_inc")).asDate()));
+    call.setParam(QStringLiteral("pNrChInc"),
+                  db::ParamValue::longText(dsLogIncasariDebCredDiversi.value(row, QStringLiteral("nr_ch_inc")).asString()));
+    ui::BusyCursor busy;
+    call.execute();
+}
+
+void TfTalvera::ButtonImportaIncasareaClick()
+{
+    // A log not listed yet holds no rows.
+    if (!dsLogIncasariDebCredDiversi.isOpen() || dsLogIncasariDebCredDiversi.isEmpty())
+        throw ui::AppError(QStringLiteral("Nu aveti inregistrari."));
+    const int row = dsLogIncasariDebCredDiversi.currentRow();
+    if (isImported(row))
+        throw ui::AppError(receipts::alreadyImportedMessage(
+            dsLogIncasariDebCredDiversi.value(row, QStringLiteral("data_ch")).asDate(),
+            dsLogIncasariDebCredDiversi.value(row, QStringLiteral("nr_ch")).asString()));
+    generateFor(row);
+    rerunLog();
+}
+
+void TfTalvera::ButtonImportaToateIncasarileClick()
+{
+    requireLogListed();
+    rerunLog();
+    if (dsLogIncasariDebCredDiversi.isEmpty())
+        throw ui::AppError(QStringLiteral("Nu aveti inregistrari"));
+    generateShownRows();
+    rerunLog();
+}
+
+void TfTalvera::generateShownRows()
+{
+    // The rows as the grid shows them, in its order and through its filter row. The log is not
+    // re-run between calls, so the list stays valid for the whole walk.
+    const std::vector<int> rows = cxGrid1->shownModelRows();
+    const int n = static_cast<int>(rows.size());
+    QProgressDialog progress(this);
+    progress.setWindowModality(Qt::WindowModal); // the window's commands wait for the walk
+    progress.setObjectName(QStringLiteral("generationProgress"));
+    progress.setCancelButtonText(QStringLiteral("Stop"));
+    progress.setRange(0, n);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    for (int k = 0; k < n; ++k) {
+        if (progress.wasCanceled())
+            break; // the rows done stay done; the final re-run shows them
+        const int row = rows[static_cast<std::size_t>(k)];
+        cxGrid1->setCurrentModelRow(row);
+        progress.setLabelText(QStringLiteral("%1 of %2").arg(k + 1).arg(n));
+        progress.setValue(k);
+        if (!isImported(row)) {
+            generateFor(row);
+            QApplication::processEvents();
+        }
+    }
+    progress.setValue(n);
 }
 
 void TfTalvera::showCurrentMemo()

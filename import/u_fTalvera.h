@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/PgFunctionCall.h"
 #include "db/PgQuery.h"
 
 #include <QWidget>
@@ -33,6 +34,8 @@ public:
     // The receipt log, on the company connection, and the grid's link to it.
     db::PgQuery dsLogIncasariDebCredDiversi;
     std::unique_ptr<ui::DataSetModel> dsouLogIncasariDebCredDiversi;
+    // The server function that makes a logged receipt's document.
+    db::PgFunctionCall o_generare_incasare_deb_cred_diversi;
 
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -48,6 +51,8 @@ public:
     void bringForward();
 
     void ButtonCautaClick();
+    void ButtonImportaIncasareaClick();
+    void ButtonImportaToateIncasarileClick();
     // Re-runs the log: refreshes it when open (the current row stays on its key, else goes to
     // the first row), opens it otherwise. Throws what the database layer says.
     void rerunLog();
@@ -58,6 +63,10 @@ protected:
 
 private:
     void FormShow();
+    void requireLogListed() const;
+    bool isImported(int row) const;
+    void generateFor(int row);
+    void generateShownRows();
     void showCurrentMemo();
     void postMemo();
 

@@ -224,10 +224,11 @@ CREATE TABLE doc (
     doc_platit_id bigint REFERENCES doc (id),
     data_ins timestamp NOT NULL DEFAULT now()
 );
--- The latest-dated document of a type and number (the invoice a receipt pays).
-CREATE INDEX doc_tip_nr_data_idx ON doc (tip_doc, nr_doc, data_doc DESC);
--- A receipt document by date, type and number.
-CREATE INDEX doc_data_tip_nr_idx ON doc (data_doc, tip_doc, nr_doc);
+-- The latest-dated document of a type and number (the invoice a receipt pays), with what the
+-- receipt log shows of it, so that the listing reads the index alone.
+CREATE INDEX doc_tip_nr_data_idx ON doc (tip_doc, nr_doc, data_doc DESC) INCLUDE (val_mon, partener);
+-- A document by date, type and number: a log row's receipt document, an invoice's balance.
+CREATE INDEX doc_data_tip_nr_idx ON doc (data_doc, tip_doc, nr_doc) INCLUDE (id, val_mon, moneda);
 CREATE INDEX doc_platit_idx ON doc (doc_platit_id) WHERE doc_platit_id IS NOT NULL;
 
 -- What is still to be received (or paid) on each invoice: its value less the receipt documents

@@ -1,0 +1,57 @@
+// Lists a 30-day window of a large receipt log with the indexed statement and with the plain
+// "distinct on" form, over the same data and indexes. Needs the sandbox's variables
+// (WTALVERA_PG_*); bench/run-receipt-log sets everything up.
+#include "db/PgConnection.h"
+#include "db/PgQuery.h"
+#include "import/ReceiptLogQuery.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+db::ConnectionSettings benchSettings()
+{
+    db::ConnectionSettings s;
+    s.host = qEnvironmentVariable("WTALVERA_PG_HOST");
+    s.port = qEnvironmentVariable("WTALVERA_PG_PORT").toInt();
+    s.password = qEnvironmentVariable("WTALVERA_PG_PASSWORD");
+    s.user = QStringLiteral("zuv");
+    s.database = qEnvironmentVariable("WTALVERA_BENCH_DB", QStringLiteral("bench_log"));
+    s.sslMode = db::SslMode::Prefer;
+    return s;
+}
+
+// The last 30 days of the ten years the seed spreads the log over.
+const QDate windowStart = QDate(2016, 1, 1).addDays(3650 - 30);
+
+void listWindow(benchmark::State& state, const QString& sql)
+{
+    db::PgConnection connection(QStringLiteral("conZuv"), db::ConnectionMode::PerRequest, benchSettings());
+    db::PgQuery query(connection, QStringLiteral("dsLogIncasariDebCredDiversi"));
+    query.setSql(sql);
+    query.setFields(receipts::receiptLogFields());
+    query.setParam(QStringLiteral("pDataIncep"), db::ParamValue::date(windowStart));
+    int rows = 0;
+    for (auto _ : state) {
+        query.close();
+        query.open(); // connect, run, fetch every row, disconnect
+        rows = query.recordCount();
+        benchmark::DoNotOptimize(rows);
+    }
+    state.counters["rows"] = rows;
+}
+
+void BM_ReceiptLogIndexed(benchmark::State& state) { listWindow(state, receipts::receiptLogSql()); }
+void BM_ReceiptLogReference(benchmark::State& state) { listWindow(state, receipts::receiptLogReferenceSql()); }
+
+BENCHMARK(BM_ReceiptLogIndexed)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ReceiptLogReference)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+BENCHMARK_MAIN();
