@@ -7,6 +7,7 @@
 #include "ui_u_frmLogin.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 TfrmLogin::TfrmLogin(TdmCon& dm, QWidget* parent)
     : QDialog(parent)
@@ -25,6 +26,15 @@ TfrmLogin::TfrmLogin(TdmCon& dm, QWidget* parent)
     dsZuvMobil.setFields(login::zuvMobilFields());
 
     connect(Button1, &QPushButton::clicked, this, ui::guarded(this, [this] { Button1Click(); }));
+    // Every keystroke in the company and user boxes reaches the table's current row.
+    connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_showingRow)
+            dsLogin.setCompany(text);
+    });
+    connect(Edit2, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_showingRow)
+            dsLogin.setUsername(text);
+    });
 }
 
 TfrmLogin::~TfrmLogin() = default;
@@ -38,10 +48,42 @@ void TfrmLogin::showEvent(QShowEvent* event)
 void TfrmLogin::FormShow()
 {
     Edit3->setFocus(Qt::OtherFocusReason);
+    const QString path = login::RememberedLogin::defaultPath();
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        // A file that cannot be read leaves the table closed and the boxes as they are.
+        dsLogin.load(path);
+        showRememberedRow();
+    }
+    if (!dsLogin.isOpen()) {
+        dsLogin.open();
+        showRememberedRow();
+    }
+}
+
+void TfrmLogin::showRememberedRow()
+{
+    const login::RememberedLogin::Row* row = dsLogin.current();
+    m_showingRow = true;
+    Edit1->setText(row ? row->company : QString());
+    Edit2->setText(row ? row->username : QString());
+    m_showingRow = false;
+}
+
+void TfrmLogin::saveRememberedLogin()
+{
+    // After a file that could not be read the table is closed: start again from an empty one,
+    // holding what the boxes show now.
+    if (!dsLogin.isOpen()) {
+        dsLogin.open();
+        dsLogin.setCompany(Edit1->text());
+        dsLogin.setUsername(Edit2->text());
+    }
+    dsLogin.save(login::RememberedLogin::defaultPath());
 }
 
 void TfrmLogin::Button1Click()
 {
+    saveRememberedLogin();
     login::verifyLogin(m_dm, dsZuvMobil, QCoreApplication::applicationName(),
                        {Edit1->text(), Edit2->text(), Edit3->text()});
     Edit3->clear();

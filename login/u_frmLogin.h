@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/PgQuery.h"
+#include "login/RememberedLogin.h"
 
 #include <QDialog>
 
@@ -25,6 +26,8 @@ public:
 
     // The directory lookup, on the directory connection.
     db::PgQuery dsZuvMobil;
+    // The remembered company and user name, bound to Edit1 and Edit2.
+    login::RememberedLogin dsLogin;
 
     QLineEdit* Edit1 = nullptr; // company
     QLineEdit* Edit2 = nullptr; // user name
@@ -38,7 +41,10 @@ protected:
 
 private:
     void FormShow();
+    void showRememberedRow();
+    void saveRememberedLogin();
 
     std::unique_ptr<Ui::TfrmLogin> m_ui;
     TdmCon& m_dm;
+    bool m_showingRow = false;
 };
