@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sheet/RegionalFormat.h"
+#include "sheet/Sheet.h"
+
+#include <string>
+
+namespace sheet {
+
+// Reads the active sheet of an .xlsx workbook: the package's parts are found through their
+// relationships (_rels/.rels -> workbook -> workbook relationships -> sheet, shared strings,
+// styles), never by fixed names. Each present cell's value is rendered as text with `format`.
+// Throws SheetError with a message naming the part, and the cell where there is one; a file that
+// is not a workbook at all gives "Unsupported document format".
+Sheet readActiveSheet(const std::string& path, const RegionalFormat& format);
+
+} // namespace sheet
