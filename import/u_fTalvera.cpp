@@ -2,6 +2,9 @@
 
 #include "import/ReceiptGeneration.h"
 #include "import/ReceiptLogQuery.h"
+#include "import/WorkbookIntake.h"
+#include "sheet/SheetError.h"
+#include "sheet/WorkbookReader.h"
 #include "login/u_dmCon.h"
 #include "ui/Anchors.h"
 #include "ui/BusyCursor.h"
@@ -9,11 +12,17 @@
 #include "ui/DateBox.h"
 #include "ui/GridView.h"
 #include "ui/AppError.h"
+#include "ui/FileDialogs.h"
 #include "ui/HandlerGuard.h"
+#include "ui/MessageBoxes.h"
+#include "ui/MessageText.h"
+#include "ui/SheetPreview.h"
 #include "ui_u_fTalvera.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -29,6 +38,7 @@ TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
     : QWidget(parent)
     , dsLogIncasariDebCredDiversi(dm.conZuv, QStringLiteral("dsLogIncasariDebCredDiversi"))
     , o_generare_incasare_deb_cred_diversi(dm.conZuv, QStringLiteral("o_generare_incasare_deb_cred_diversi"))
+    , o_incasari_deb_cred_diversi_log_ins(dm.conZuv, QStringLiteral("o_incasari_deb_cred_diversi_log_ins"))
     , m_ui(std::make_unique<Ui::TfTalvera>())
     , m_dm(dm)
 {
@@ -42,9 +52,13 @@ TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
     ButtonImportaToateIncasarile = m_ui->ButtonImportaToateIncasarile;
     cxGrid1 = m_ui->cxGrid1;
     cxDBMemo1 = m_ui->cxDBMemo1;
+    ButtonInchidePanel = m_ui->ButtonInchidePanel;
+    dxSpreadSheet1 = m_ui->dxSpreadSheet1;
 
     receipts::setUpReceiptLog(dsLogIncasariDebCredDiversi);
     o_generare_incasare_deb_cred_diversi.setSql(receipts::generationSql());
+    o_incasari_deb_cred_diversi_log_ins.setSql(
+        QStringLiteral("SELECT * FROM o_incasari_deb_cred_diversi_log_ins(:pjsonincasdebcred)"));
     dsouLogIncasariDebCredDiversi =
         std::make_unique<ui::DataSetModel>(dsLogIncasariDebCredDiversi, receipts::receiptLogColumns());
     cxGrid1->setModel(dsouLogIncasariDebCredDiversi.get());
@@ -55,6 +69,8 @@ TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
     ui::anchor(cxGrid1, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     ui::anchor(m_ui->Label1, Qt::LeftEdge | Qt::BottomEdge);
     ui::anchor(cxDBMemo1, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    Panel2->resize(width(), 255);
+    ui::anchor(dxSpreadSheet1, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     Panel2->hide();
 
     connect(ButtonCauta, &QPushButton::clicked, this, ui::guarded(this, [this] { ButtonCautaClick(); }));
@@ -62,6 +78,9 @@ TfTalvera::TfTalvera(TdmCon& dm, QWidget* parent)
             ui::guarded(this, [this] { ButtonImportaIncasareaClick(); }));
     connect(ButtonImportaToateIncasarile, &QPushButton::clicked, this,
             ui::guarded(this, [this] { ButtonImportaToateIncasarileClick(); }));
+    connect(ButtonPreluareFisierExcel, &QPushButton::clicked, this,
+            ui::guarded(this, [this] { ButtonPreluareFisierExcelClick(); }));
+    connect(ButtonInchidePanel, &QPushButton::clicked, this, ui::guarded(this, [this] { ButtonInchidePanelClick(); }));
     connect(cxGrid1, &ui::GridView::currentModelRowChanged, this, [this] { showCurrentMemo(); });
     cxDBMemo1->installEventFilter(this);
 }
@@ -180,6 +199,57 @@ void TfTalvera::generateShownRows()
         }
     }
     progress.setValue(n);
+}
+
+void TfTalvera::ButtonPreluareFisierExcelClick()
+{
+    requireLogListed();
+    const QString file = ui::FileDialogs::current().openFileName(this);
+    if (file.isEmpty())
+        throw ui::AppError(QStringLiteral("Nu s-a ales nici un fisier..."));
+    if (!receipts::hasWorkbookExtension(file))
+        throw ui::AppError(QStringLiteral("Extensia fisier trebuie sa fie \"xlsx\""));
+    loadPreview(file);
+    try {
+        sendWorkbook(file);
+    } catch (const std::exception& e) {
+        // The user sees what was read, with the cell at fault when there is one.
+        Panel2->show();
+        if (const auto* cell = dynamic_cast<const receipts::IntakeError*>(&e))
+            dxSpreadSheet1->selectCell(cell->column(), cell->row());
+        throw ui::AppError(QStringLiteral("Err - ") + ui::innermostMessage(e));
+    }
+    rerunLog();
+    ui::showInformation(this, QStringLiteral("Fisierul Excel a fost preluat."));
+}
+
+void TfTalvera::loadPreview(const QString& file)
+{
+    dxSpreadSheet1->clear();
+    ui::BusyCursor busy;
+    try {
+        dxSpreadSheet1->setSheet(sheet::readActiveSheet(QFile::encodeName(file).toStdString(),
+                                                        sheet::RegionalFormat::fromEnvironment()));
+    } catch (const sheet::SheetError& e) {
+        throw ui::AppError(QString::fromUtf8(e.what()));
+    }
+}
+
+void TfTalvera::sendWorkbook(const QString& file)
+{
+    const sheet::Sheet& loaded = dxSpreadSheet1->sheet();
+    receipts::checkHeader(loaded);
+    const std::string payload = receipts::buildPayload(loaded, QFileInfo(file).fileName().toStdString());
+    o_incasari_deb_cred_diversi_log_ins.setParam(QStringLiteral("pJsonIncasDebCred"),
+                                                 db::ParamValue::longText(QString::fromStdString(payload)));
+    ui::BusyCursor busy;
+    o_incasari_deb_cred_diversi_log_ins.execute();
+}
+
+void TfTalvera::ButtonInchidePanelClick()
+{
+    Panel2->hide();
+    dxSpreadSheet1->clear();
 }
 
 void TfTalvera::showCurrentMemo()

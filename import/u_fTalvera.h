@@ -16,6 +16,7 @@ namespace ui {
 class DataSetModel;
 class DateBox;
 class GridView;
+class SheetPreview;
 } // namespace ui
 
 namespace Ui {
@@ -36,6 +37,8 @@ public:
     std::unique_ptr<ui::DataSetModel> dsouLogIncasariDebCredDiversi;
     // The server function that makes a logged receipt's document.
     db::PgFunctionCall o_generare_incasare_deb_cred_diversi;
+    // The server function that records a workbook's rows in the log.
+    db::PgFunctionCall o_incasari_deb_cred_diversi_log_ins;
 
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -46,6 +49,8 @@ public:
     QPushButton* ButtonImportaToateIncasarile = nullptr;
     ui::GridView* cxGrid1 = nullptr;
     QPlainTextEdit* cxDBMemo1 = nullptr;
+    QPushButton* ButtonInchidePanel = nullptr;
+    ui::SheetPreview* dxSpreadSheet1 = nullptr;
 
     // Shows the window, or brings it forward when it is showing.
     void bringForward();
@@ -53,6 +58,8 @@ public:
     void ButtonCautaClick();
     void ButtonImportaIncasareaClick();
     void ButtonImportaToateIncasarileClick();
+    void ButtonPreluareFisierExcelClick();
+    void ButtonInchidePanelClick();
     // Re-runs the log: refreshes it when open (the current row stays on its key, else goes to
     // the first row), opens it otherwise. Throws what the database layer says.
     void rerunLog();
@@ -67,6 +74,8 @@ private:
     bool isImported(int row) const;
     void generateFor(int row);
     void generateShownRows();
+    void loadPreview(const QString& file);
+    void sendWorkbook(const QString& file);
     void showCurrentMemo();
     void postMemo();
 
