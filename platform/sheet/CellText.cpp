@@ -1,5 +1,6 @@
 #include "sheet/CellText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,8 +37,9 @@ std::string generalNumberText(double value, const RegionalFormat& format)
     if (value == 0.0)
         return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value); // [-]d.dddddddddddddde[+-]xx
-    std::string s(buf);
+    // [-]d.dddddddddddddde[+-]xx: fifteen significant digits, correctly rounded.
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::string s(buf, result.ptr);
     const bool negative = s.front() == '-';
     if (negative)
         s.erase(0, 1);

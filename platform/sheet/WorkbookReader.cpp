@@ -231,9 +231,10 @@ std::string requirePart(const ZipPackage& package, const Relationship* r, const 
 
 } // namespace
 
-Sheet readActiveSheet(const std::string& path, const RegionalFormat& format)
+namespace {
+
+Sheet readPackage(const ZipPackage& package, const RegionalFormat& format)
 {
-    const ZipPackage package(path);
     if (!package.contains("_rels/.rels"))
         throw SheetError(unsupportedFormat);
     const auto root = relationshipsOf(package, "");
@@ -257,6 +258,18 @@ Sheet readActiveSheet(const std::string& path, const RegionalFormat& format)
     package.read(sheetPart, Limits::maxPartBytes, [&](std::string_view chunk) { reader.feed(chunk); });
     reader.finish();
     return sheet;
+}
+
+} // namespace
+
+Sheet readActiveSheet(const std::string& path, const RegionalFormat& format)
+{
+    return readPackage(ZipPackage(path), format);
+}
+
+Sheet readActiveSheetFromBytes(std::string_view bytes, const RegionalFormat& format)
+{
+    return readPackage(ZipPackage(ZipPackage::InMemory{}, bytes), format);
 }
 
 } // namespace sheet

@@ -13,5 +13,7 @@ namespace sheet {
 // Throws SheetError with a message naming the part, and the cell where there is one; a file that
 // is not a workbook at all gives "Unsupported document format".
 Sheet readActiveSheet(const std::string& path, const RegionalFormat& format);
+// The same for a workbook held in memory.
+Sheet readActiveSheetFromBytes(std::string_view bytes, const RegionalFormat& format);
 
 } // namespace sheet

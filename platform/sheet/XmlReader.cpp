@@ -10,12 +10,12 @@ namespace sheet {
 
 namespace {
 
-constexpr char namespaceSeparator = '\x01';
-
+// Names are matched by their local part, whatever prefix a writer chose; the parser runs without
+// namespace processing, which would only cost time for names this reader does not compare.
 std::string_view localName(const char* name)
 {
     std::string_view n(name);
-    const std::size_t cut = n.rfind(namespaceSeparator);
+    const std::size_t cut = n.rfind(':');
     return cut == std::string_view::npos ? n : n.substr(cut + 1);
 }
 
@@ -92,7 +92,7 @@ struct XmlReader::State {
 };
 
 XmlReader::XmlReader(std::string partName, XmlHandler& handler)
-    : m_state(new State{std::move(partName), &handler, XML_ParserCreateNS(nullptr, namespaceSeparator), nullptr})
+    : m_state(new State{std::move(partName), &handler, XML_ParserCreate(nullptr), nullptr})
 {
     if (!m_state->parser) {
         delete m_state;

@@ -26,12 +26,8 @@ bool containsUtf16(const std::string& bytes, const char* ascii)
     return bytes.find(wide) != std::string::npos;
 }
 
-[[noreturn]] void failOle(const std::string& path)
+[[noreturn]] void failOle(const std::string& head)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string head(1 << 20, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
     if (containsUtf16(head, "EncryptionInfo") || containsUtf16(head, "EncryptedPackage"))
         throw SheetError("The workbook is encrypted (protected with a password); save it without a password as .xlsx and try again");
     throw SheetError("The file is a legacy Excel workbook (.xls), not an .xlsx workbook; save it as .xlsx and try again");
@@ -44,8 +40,14 @@ void checkSignature(const std::string& path)
         throw SheetError("The file " + path + " cannot be opened: " + std::strerror(errno));
     std::array<unsigned char, 8> head{};
     in.read(reinterpret_cast<char*>(head.data()), head.size());
-    if (in.gcount() == 8 && std::memcmp(head.data(), oleSignature, 8) == 0)
-        failOle(path);
+    if (in.gcount() == 8 && std::memcmp(head.data(), oleSignature, 8) == 0) {
+        // The directory's stream names tell what the container holds; they sit near the start.
+        std::ifstream again(path, std::ios::binary);
+        std::string start(1 << 20, '\0');
+        again.read(start.data(), static_cast<std::streamsize>(start.size()));
+        start.resize(static_cast<std::size_t>(again.gcount()));
+        failOle(start);
+    }
 }
 
 } // namespace
@@ -75,6 +77,30 @@ ZipPackage::ZipPackage(const std::string& path)
         zip_error_fini(&ze);
         throw SheetError("The file " + path + " cannot be opened: " + why);
     }
+    indexEntries();
+}
+
+ZipPackage::ZipPackage(InMemory, std::string_view bytes)
+    : m_archive(std::make_unique<Archive>())
+{
+    if (bytes.size() >= 8 && std::memcmp(bytes.data(), oleSignature, 8) == 0)
+        failOle(std::string(bytes.substr(0, 1 << 20)));
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (source)
+        m_archive->zip = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!m_archive->zip) {
+        zip_source_free(source);
+        zip_error_fini(&error);
+        throw SheetError(unsupportedFormat);
+    }
+    zip_error_fini(&error);
+    indexEntries();
+}
+
+void ZipPackage::indexEntries()
+{
     const zip_int64_t count = zip_get_num_entries(m_archive->zip, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         const char* name = zip_get_name(m_archive->zip, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);

@@ -14,6 +14,9 @@ namespace sheet {
 class ZipPackage {
 public:
     explicit ZipPackage(const std::string& path);
+    // The same for a workbook held in memory (the bytes must outlive the package).
+    struct InMemory {};
+    ZipPackage(InMemory, std::string_view bytes);
     ~ZipPackage();
     ZipPackage(const ZipPackage&) = delete;
     ZipPackage& operator=(const ZipPackage&) = delete;
@@ -28,6 +31,8 @@ public:
     std::string readAll(const std::string& name, std::uint64_t maxBytes) const;
 
 private:
+    void indexEntries();
+
     struct Archive;
     std::unique_ptr<Archive> m_archive;
 };
