@@ -272,4 +272,13 @@ Sheet readActiveSheetFromBytes(std::string_view bytes, const RegionalFormat& for
     return readPackage(ZipPackage(ZipPackage::InMemory{}, bytes), format);
 }
 
+Sheet readSheetPart(const std::string& part, std::string_view xml, const std::vector<std::string>& sharedStrings,
+                    const std::vector<NumberKind>& cellFormats, bool date1904, const RegionalFormat& format)
+{
+    Sheet sheet;
+    SheetHandler handler(part, sharedStrings, cellFormats, date1904, format, sheet);
+    XmlReader::parse(part, xml, handler);
+    return sheet;
+}
+
 } // namespace sheet

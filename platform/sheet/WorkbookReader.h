@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sheet/NumberFormat.h"
 #include "sheet/RegionalFormat.h"
 #include "sheet/Sheet.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace sheet {
 
@@ -15,5 +18,9 @@ namespace sheet {
 Sheet readActiveSheet(const std::string& path, const RegionalFormat& format);
 // The same for a workbook held in memory.
 Sheet readActiveSheetFromBytes(std::string_view bytes, const RegionalFormat& format);
+
+// Reads one sheet part's XML, given the workbook's shared strings and cell formats.
+Sheet readSheetPart(const std::string& part, std::string_view xml, const std::vector<std::string>& sharedStrings,
+                    const std::vector<NumberKind>& cellFormats, bool date1904, const RegionalFormat& format);
 
 } // namespace sheet
