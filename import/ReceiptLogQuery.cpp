@@ -4,9 +4,10 @@
 
 namespace receipts {
 
-QString receiptLogSql()
-{
-    return QStringLiteral(R"(select log_incasari_deb_cred_diversi.*,
+namespace {
+
+// The two forms differ only in how they find the invoice ("fact"); everything else is shared.
+const char* const selectList = R"(select log_incasari_deb_cred_diversi.*,
        fact.data_doc as data_fact,
        fact.tip_doc as tip_fact,
        fact.nr_doc as nr_fact,
@@ -19,7 +20,10 @@ QString receiptLogSql()
        doc.val_mon as val_mon_ch,
        doc.moneda as moneda_ch
 from log_incasari_deb_cred_diversi
-left outer join lateral (
+)";
+
+// The latest-dated document per type and number, found through the doc index for each log row.
+const char* const lateralInvoice = R"(left outer join lateral (
     select latest.*
     from (values ('FactCI'::varchar), ('FactCE'::varchar)) as invoice_type (tip_doc)
     cross join lateral (
@@ -30,39 +34,17 @@ left outer join lateral (
         order by d.data_doc desc
         limit 1) latest
 ) fact on true
-left outer join view_doc_com_rest_curent
-    on view_doc_com_rest_curent.data_doc = fact.data_doc
-   and view_doc_com_rest_curent.tip_doc = fact.tip_doc
-   and view_doc_com_rest_curent.nr_doc = fact.nr_doc
-left outer join doc
-    on doc.data_doc = log_incasari_deb_cred_diversi.data_ch_inc
-   and doc.tip_doc = case when log_incasari_deb_cred_diversi.suma_incasata >= 0 then 'Ch_INC' else 'Ch_PL' end
-   and right(log_incasari_deb_cred_diversi.nr_ch_inc, 15) = doc.nr_doc
-where log_incasari_deb_cred_diversi.data_ch_inc >= :pDataIncep 
-order by log_incasari_deb_cred_diversi.data_ch_inc, log_incasari_deb_cred_diversi.nr_ch_inc)");
-}
+)";
 
-QString receiptLogReferenceSql()
-{
-    return QStringLiteral(R"(select log_incasari_deb_cred_diversi.*,
-       fact.data_doc as data_fact,
-       fact.tip_doc as tip_fact,
-       fact.nr_doc as nr_fact,
-       fact.val_mon as val_fact,
-       fact.partener as partener,
-       view_doc_com_rest_curent.rest_mon_com,
-       doc.data_doc as data_ch,
-       doc.tip_doc as tip_ch,
-       doc.nr_doc as nr_ch,
-       doc.val_mon as val_mon_ch,
-       doc.moneda as moneda_ch
-from log_incasari_deb_cred_diversi
-left outer join (select distinct on (tip_doc, nr_doc) *
+// The same from every document, sorted in full.
+const char* const distinctOnInvoice = R"(left outer join (select distinct on (tip_doc, nr_doc) *
                  from doc
                  order by tip_doc, nr_doc, data_doc desc) fact
     on log_incasari_deb_cred_diversi.nr_fact_zuv = fact.nr_doc
    and fact.tip_doc in ('FactCI', 'FactCE')
-left outer join view_doc_com_rest_curent
+)";
+
+const char* const balanceReceiptAndOrder = R"(left outer join view_doc_com_rest_curent
     on view_doc_com_rest_curent.data_doc = fact.data_doc
    and view_doc_com_rest_curent.tip_doc = fact.tip_doc
    and view_doc_com_rest_curent.nr_doc = fact.nr_doc
@@ -71,7 +53,23 @@ left outer join doc
    and doc.tip_doc = case when log_incasari_deb_cred_diversi.suma_incasata >= 0 then 'Ch_INC' else 'Ch_PL' end
    and right(log_incasari_deb_cred_diversi.nr_ch_inc, 15) = doc.nr_doc
 where log_incasari_deb_cred_diversi.data_ch_inc >= :pDataIncep 
-order by log_incasari_deb_cred_diversi.data_ch_inc, log_incasari_deb_cred_diversi.nr_ch_inc)");
+order by log_incasari_deb_cred_diversi.data_ch_inc, log_incasari_deb_cred_diversi.nr_ch_inc)";
+
+QString statementWith(const char* invoiceJoin)
+{
+    return QLatin1String(selectList) + QLatin1String(invoiceJoin) + QLatin1String(balanceReceiptAndOrder);
+}
+
+} // namespace
+
+QString receiptLogSql()
+{
+    return statementWith(lateralInvoice);
+}
+
+QString receiptLogReferenceSql()
+{
+    return statementWith(distinctOnInvoice);
 }
 
 std::vector<db::FieldDef> receiptLogFields()
