@@ -4,6 +4,8 @@
 
 #include <zip.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -35,6 +37,12 @@ bool containsUtf16(const std::string& bytes, const char* ascii)
 
 void checkSignature(const std::string& path)
 {
+    // Only a regular file is read: a FIFO would block the open, a device would never end.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        throw SheetError("The file " + path + " cannot be opened: " + std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        throw SheetError("The file " + path + " is not a regular file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw SheetError("The file " + path + " cannot be opened: " + std::strerror(errno));

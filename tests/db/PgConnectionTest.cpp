@@ -6,9 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUuid>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -253,6 +259,36 @@ TEST(PgConnection, WithoutAPasswordLibpqReadsItsPasswordFile)
     db::PgConnection connection(QStringLiteral("c"), db::ConnectionMode::PerRequest, settings);
     EXPECT_EQ(firstValue(connection, QStringLiteral("select current_user::text")), QStringLiteral("zuv"));
     qunsetenv("PGPASSFILE");
+}
+
+TEST(PgConnection, AServerThatNeverAnswersEndsAtTheConnectionTimeOut)
+{
+    // A socket that listens but never speaks: the kernel completes the handshake, nobody answers.
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    socklen_t length = sizeof address;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+
+    db::ConnectionSettings settings = sandboxSettings(QStringLiteral("zuv_mob"));
+    settings.port = ntohs(address.sin_port);
+    settings.connectTimeoutSeconds = 2; // the application's 15 s, shortened for the test
+    db::PgConnection connection(QStringLiteral("c"), db::ConnectionMode::PerRequest, settings);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        connection.exec(QStringLiteral("select 1"), {});
+        FAIL() << "a silent server answered";
+    } catch (const db::DbError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("timeout expired"))) << e.message().toStdString();
+        EXPECT_TRUE(e.isConnectionFailure());
+    }
+    EXPECT_LT(clock.elapsed(), 10000);
+    ::close(listener);
 }
 
 TEST(PgConnection, PortZeroMeansTheDefaultPort)

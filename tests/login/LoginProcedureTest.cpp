@@ -204,6 +204,28 @@ TEST_F(LoginProcedure, ACopyUnderAnotherNameIsAcceptedOnceTheCompanyEnablesIt)
                                   "delete from aplicatie_mob_emitent where aplicatie_mob = 'CONTABIL'"));
 }
 
+TEST(ConnectionModule, ConnectionsAsTheModuleDeclaresThem)
+{
+    TdmCon dm([] { return login::DeploymentConfig{QStringLiteral("dir.example.ro"), 6432, QStringLiteral("pw")}; });
+    EXPECT_EQ(dm.conZuvMob.mode(), db::ConnectionMode::StayConnected);
+    EXPECT_EQ(dm.conZuv.mode(), db::ConnectionMode::PerRequest);
+    for (const db::PgConnection* c : {&dm.conZuvMob, &dm.conZuv}) {
+        EXPECT_EQ(c->settings().user, QStringLiteral("zuv"));
+        EXPECT_EQ(c->settings().connectTimeoutSeconds, 15);
+        EXPECT_EQ(c->settings().sslMode, db::SslMode::Require);
+        EXPECT_FALSE(c->isConnected()) << "nothing connects at creation";
+    }
+    EXPECT_EQ(dm.conZuvMob.settings().database, QStringLiteral("zuv_mob"));
+    EXPECT_EQ(dm.conZuv.settings().database, QStringLiteral("zuv1")) << "a placeholder until login";
+    dm.ensureConfigured();
+    EXPECT_EQ(dm.conZuvMob.settings().host, QStringLiteral("dir.example.ro"));
+    EXPECT_EQ(dm.conZuvMob.settings().port, 6432);
+    EXPECT_EQ(dm.conZuv.settings().password, QStringLiteral("pw"));
+    EXPECT_EQ(dm.dsEmitent.fields().size(), 65u);
+    EXPECT_EQ(dm.dsEu.fields().size(), 117u);
+    EXPECT_EQ(dm.GridTableViewStyleSheetDevExpress.header.background, QColor(0x31, 0x6A, 0xC5));
+}
+
 TEST_F(LoginProcedure, AMissingConfigurationIsAMessageAtTheFirstAttempt)
 {
     TdmCon unconfigured([]() -> login::DeploymentConfig {

@@ -1,6 +1,9 @@
 #include "SheetFixture.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -27,6 +30,19 @@ TEST_F(HostileFile, WhatIsNoWorkbookIsSaidSo)
     XlsxBuilder notBook;
     notBook.part("readme.txt", "hello");
     EXPECT_EQ(failureOf(notBook), "Unsupported document format");
+}
+
+TEST_F(HostileFile, OnlyARegularFileIsRead)
+{
+    const std::string fifo = path("fifo.xlsx");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(failureOfFile(fifo), "The file " + fifo + " is not a regular file") << "and no hang";
+    const std::string folder = path("folder.xlsx");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    EXPECT_EQ(failureOfFile(folder), "The file " + folder + " is not a regular file");
+    EXPECT_EQ(failureOfFile("/dev/zero"), "The file /dev/zero is not a regular file");
+    const std::string gone = path("gone.xlsx");
+    EXPECT_EQ(failureOfFile(gone), "The file " + gone + " cannot be opened: No such file or directory");
 }
 
 TEST_F(HostileFile, OleContainersAreNamed)
