@@ -114,17 +114,9 @@ void PgQuery::refresh()
 {
     const bool relocate = m_open && m_current >= 0 && !m_keyFields.isEmpty();
     const ResultSet::Row key = relocate ? keyOf(m_current) : ResultSet::Row{};
-    ResultSet result = m_command.execute();
-    // Swap only once the new result is known to fit the declared fields.
-    std::vector<ResultSet::Row> oldRows = m_rows;
-    const int oldCurrent = m_current;
-    try {
-        load(std::move(result));
-    } catch (const DbError&) {
-        m_rows = std::move(oldRows);
-        m_current = oldCurrent;
-        throw;
-    }
+    // load() checks the new result against the fields before it replaces anything, so a failure
+    // here leaves the rows as they were.
+    load(m_command.execute());
     if (relocate) {
         const int found = findRow(key);
         if (found >= 0)
