@@ -27,10 +27,10 @@ int PgQuery::fieldIndex(const QString& name) const
     return -1;
 }
 
-void PgQuery::setKeyFields(const QString& spec)
+void PgQuery::setKeyFields(const QString& list)
 {
     m_keyFields.clear();
-    for (const QString& part : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& part : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString name = part.trimmed();
         if (!name.isEmpty())
             m_keyFields << name;

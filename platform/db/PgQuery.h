@@ -38,7 +38,7 @@ public:
 
     // Key fields as a list separated by ';' ("data_ch_inc; nr_ch_inc;"): they identify a row for
     // refresh and for write-back.
-    void setKeyFields(const QString& spec);
+    void setKeyFields(const QString& list);
     const QStringList& keyFields() const { return m_keyFields; }
     // The table that write-back changes.
     void setUpdateTable(const QString& table) { m_updateTable = table; }
