@@ -1,27 +1,11 @@
 // make-workbook ROWS FILE: writes a receipts workbook in the ten-column layout with ROWS data
 // rows (shared strings for the texts, numbers for amounts, date-formatted serials for dates), as
 // a spreadsheet program would save it, for the reader's benchmarks.
-#include <zip.h>
+#include "WorkbookWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-void add(zip_t* zip, const char* name, const std::string& content)
-{
-    // The buffer must outlive zip_close: keep a heap copy that libzip frees.
-    char* copy = static_cast<char*>(std::malloc(content.size()));
-    std::copy(content.begin(), content.end(), copy);
-    zip_source_t* source = zip_source_buffer(zip, copy, content.size(), 1);
-    if (!source || zip_file_add(zip, name, source, ZIP_FL_OVERWRITE) < 0) {
-        std::fprintf(stderr, "make-workbook: cannot add %s\n", name);
-        std::exit(1);
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,8 +14,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const long rows = std::atol(argv[1]);
-    const char* headers[10] = {"dataDoc", "nrDoc", "OrderID", "sumaIncasata", "moneda", "partener",
-                               "Cont sintetic", "Cont analitic", "debCred", "Nr.fact ZUV"};
+    const auto& headers = receiptHeaders();
     std::string strings;
     long stringCount = 0;
     const auto shared = [&](const std::string& s) {
@@ -65,23 +48,7 @@ int main(int argc, char** argv)
     }
     sheet += "</sheetData></worksheet>";
 
-    int error = 0;
-    zip_t* zip = zip_open(argv[2], ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!zip) {
-        std::fprintf(stderr, "make-workbook: cannot create %s\n", argv[2]);
-        return 1;
-    }
-    add(zip, "[Content_Types].xml", R"(<?xml version="1.0" encoding="UTF-8"?><Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"><Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/><Default Extension="xml" ContentType="application/xml"/></Types>)");
-    add(zip, "_rels/.rels", R"(<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/></Relationships>)");
-    add(zip, "xl/workbook.xml", R"(<?xml version="1.0" encoding="UTF-8"?><workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets><sheet name="Incasari" sheetId="1" r:id="rId1"/></sheets></workbook>)");
-    add(zip, "xl/_rels/workbook.xml.rels", R"(<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/><Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/><Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/></Relationships>)");
-    add(zip, "xl/styles.xml", R"(<?xml version="1.0" encoding="UTF-8"?><styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><cellXfs count="2"><xf numFmtId="0"/><xf numFmtId="14" applyNumberFormat="1"/></cellXfs></styleSheet>)");
-    add(zip, "xl/sharedStrings.xml", R"(<?xml version="1.0" encoding="UTF-8"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count=")"
-                                         + std::to_string(stringCount) + "\">" + strings + "</sst>");
-    add(zip, "xl/worksheets/sheet1.xml", sheet);
-    if (zip_close(zip) < 0) {
-        std::fprintf(stderr, "make-workbook: cannot write %s\n", argv[2]);
-        return 1;
-    }
+    writeWorkbookParts(argv[2], {sheet, R"(<?xml version="1.0" encoding="UTF-8"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count=")"
+                                             + std::to_string(stringCount) + "\">" + strings + "</sst>"});
     return 0;
 }

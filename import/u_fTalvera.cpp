@@ -191,12 +191,14 @@ void TfTalvera::generateShownRows()
             break; // the rows done stay done; the final re-run shows them
         const int row = rows[static_cast<std::size_t>(k)];
         cxGrid1->setCurrentModelRow(row);
+        if (isImported(row))
+            continue; // skipped without a word, and without a repaint
+        // A modal progress dialog processes events as its value is set, so it is set only where a
+        // call is made: the window repaints after each call, not at every row walked past.
         progress.setLabelText(QStringLiteral("%1 of %2").arg(k + 1).arg(n));
         progress.setValue(k);
-        if (!isImported(row)) {
-            generateFor(row);
-            QApplication::processEvents();
-        }
+        generateFor(row);
+        QApplication::processEvents();
     }
     progress.setValue(n);
 }
