@@ -147,6 +147,8 @@ private:
 
     void endCell()
     {
+        if (!m_inCell)
+            return;
         m_inCell = false;
         m_text = nullptr;
         std::string text = render();

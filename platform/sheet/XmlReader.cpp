@@ -37,9 +37,13 @@ struct XmlReader::State {
     std::exception_ptr error;
     bool doctype = false;
 
+    // Once a handler has failed, expat may still deliver the callbacks of the same parse step (the
+    // end of an empty element, say): they are ignored, so no handler runs past its own error.
     static void onStart(void* data, const char* name, const char** attributes)
     {
         auto* s = static_cast<State*>(data);
+        if (s->error)
+            return;
         try {
             s->handler->start(localName(name), XmlAttributes(attributes));
         } catch (...) {
@@ -49,6 +53,8 @@ struct XmlReader::State {
     static void onEnd(void* data, const char* name)
     {
         auto* s = static_cast<State*>(data);
+        if (s->error)
+            return;
         try {
             s->handler->end(localName(name));
         } catch (...) {
@@ -58,6 +64,8 @@ struct XmlReader::State {
     static void onText(void* data, const char* text, int length)
     {
         auto* s = static_cast<State*>(data);
+        if (s->error)
+            return;
         try {
             s->handler->text(std::string_view(text, static_cast<std::size_t>(length)));
         } catch (...) {

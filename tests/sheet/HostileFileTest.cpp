@@ -32,6 +32,19 @@ TEST_F(HostileFile, WhatIsNoWorkbookIsSaidSo)
     EXPECT_EQ(failureOf(notBook), "Unsupported document format");
 }
 
+// Found by fuzzing: a self-closing cell outside any row; the end of the element still arrived
+// after the error of its start, and the sheet's last row was read where there was none.
+TEST_F(HostileFile, AnEmptyCellOutsideAnyRowIsRefusedCleanly)
+{
+    try {
+        sheet::readSheetPart("sheet1.xml", R"(<x:worksheet xmlns:x="m"><x:sheetData><x:rowY r="3"><x:c r="A3"/></x:rowY></x:sheetData></x:worksheet>)",
+                             {}, {}, false, format);
+        FAIL() << "read";
+    } catch (const sheet::SheetError& e) {
+        EXPECT_STREQ(e.what(), "The sheet sheet1.xml has a cell outside any row");
+    }
+}
+
 TEST_F(HostileFile, OnlyARegularFileIsRead)
 {
     const std::string fifo = path("fifo.xlsx");
