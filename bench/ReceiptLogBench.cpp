@@ -1,6 +1,8 @@
 // Lists a 30-day window of a large receipt log with the indexed statement and with the plain
 // "distinct on" form, over the same data and indexes. Needs the sandbox's variables
 // (WTALVERA_PG_*); bench/run-receipt-log sets everything up.
+#include "SandboxSettings.h"
+
 #include "db/PgConnection.h"
 #include "db/PgQuery.h"
 #include "import/ReceiptLogQuery.h"
@@ -16,14 +18,7 @@ namespace {
 
 db::ConnectionSettings benchSettings()
 {
-    db::ConnectionSettings s;
-    s.host = qEnvironmentVariable("WTALVERA_PG_HOST");
-    s.port = qEnvironmentVariable("WTALVERA_PG_PORT").toInt();
-    s.password = qEnvironmentVariable("WTALVERA_PG_PASSWORD");
-    s.user = QStringLiteral("zuv");
-    s.database = qEnvironmentVariable("WTALVERA_BENCH_DB", QStringLiteral("bench_log"));
-    s.sslMode = db::SslMode::Prefer;
-    return s;
+    return sandboxSettings(qEnvironmentVariable("WTALVERA_BENCH_DB", QStringLiteral("bench_log")));
 }
 
 // The last 30 days of the ten years the seed spreads the log over.

@@ -2,6 +2,7 @@
 // window (offscreen), from one running process, against the sandbox database named by
 // WTALVERA_PG_* and WTALVERA_SOAK_DB. Reports the resident size, open file handles and the
 // company database's sessions after 100 rounds and at the end; fails when a round shows an error.
+#include "SandboxSettings.h"
 #include "WorkbookWriter.h"
 
 #include "db/PgConnection.h"
@@ -54,13 +55,7 @@ QString statusField(const char* name)
 
 db::ConnectionSettings settings()
 {
-    db::ConnectionSettings s;
-    s.host = qEnvironmentVariable("WTALVERA_PG_HOST");
-    s.port = qEnvironmentVariable("WTALVERA_PG_PORT").toInt();
-    s.password = qEnvironmentVariable("WTALVERA_PG_PASSWORD");
-    s.user = QStringLiteral("zuv");
-    s.database = qEnvironmentVariable("WTALVERA_SOAK_DB", QStringLiteral("soak"));
-    s.sslMode = db::SslMode::Prefer;
+    db::ConnectionSettings s = sandboxSettings(qEnvironmentVariable("WTALVERA_SOAK_DB", QStringLiteral("soak")));
     s.applicationName = QStringLiteral("wtalvera");
     return s;
 }
